@@ -1,0 +1,16 @@
+#include "double_arithmetic.h"
+#include "series_driver.h"
+#include "series_variants.h"
+
+namespace kelvaro {
+
+SeriesStatus evaluate_series_double(const double* x, const double* lambda,
+                                    double df, double* density,
+                                    std::int32_t MAX_SUM,
+                                    std::int32_t sample_count, double tol,
+                                    double log_norm0) {
+  return evaluate_series_in<DoubleArithmetic>(x, lambda, df, density, MAX_SUM,
+                                              sample_count, tol, log_norm0);
+}
+
+}  // namespace kelvaro
