@@ -19,9 +19,9 @@ enum class SeriesStatus {
 // t(k) = exp(k ln(lambda x / 4) + ((df - 2) / 2) ln(x / 2) - (lambda + x) / 2
 //            - log_norm[k])
 // visited outward from a start index until a term is not above tol, where
-// log_norm[0] = log_norm0 and log_norm[j] = log_norm[j-1] + ln((j + (df-2)/2) j).
-// With log_norm0 = lgamma(df / 2) that is the noncentral chi-square density.
-// Warns through the host when the upward walk reaches index MAX_SUM.
+// log_norm[0] = log_norm0 and log_norm[j] = log_norm[j-1] + ln((j + (df-2)/2)
+// j). With log_norm0 = lgamma(df / 2) that is the noncentral chi-square
+// density. Warns through the host when the upward walk reaches index MAX_SUM.
 // A negative MAX_SUM is treated as 0. density must not overlap x or lambda.
 [[nodiscard]] SeriesStatus evaluate_series(const double* x,
                                            const double* lambda, double df,

@@ -1,0 +1,13 @@
+#!/bin/bash
+# Builds and runs every test, once for each kernel arithmetic.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+for arithmetic in double extended; do
+  build="build/test-$arithmetic"
+  echo "=== $arithmetic arithmetic ==="
+  cmake -S . -B "$build" -DKELVARO_ARITHMETIC="$arithmetic" >/dev/null
+  cmake --build "$build" -j"$(nproc)"
+  ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+done

@@ -1,0 +1,26 @@
+// Both arithmetics of the kernel, for tests and benchmarks that compare them
+// in one program. evaluate_series() is whichever the build was configured
+// with.
+#pragma once
+
+#include <cstdint>
+
+#include "evaluate_series.h"
+
+namespace kelvaro {
+
+[[nodiscard]] SeriesStatus evaluate_series_double(const double* x,
+                                                  const double* lambda,
+                                                  double df, double* density,
+                                                  std::int32_t MAX_SUM,
+                                                  std::int32_t sample_count,
+                                                  double tol, double log_norm0);
+
+#if KELVARO_HAS_EXTENDED
+[[nodiscard]] SeriesStatus evaluate_series_extended(
+    const double* x, const double* lambda, double df, double* density,
+    std::int32_t MAX_SUM, std::int32_t sample_count, double tol,
+    double log_norm0);
+#endif
+
+}  // namespace kelvaro
