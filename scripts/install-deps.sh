@@ -6,6 +6,11 @@ set -euo pipefail
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
   python3-mpmath
+  # GNU Octave as the module's host: octave-cli, mkoctfile and liboctinterp.
+  # Plotting without a display goes through gnuplot's pngcairo terminal;
+  # Octave's own text renderer needs the FreeSans font, which Octave only
+  # recommends.
+  octave liboctave-dev gnuplot-nox fonts-freefont-otf
 )
 
 missing=()
