@@ -7,7 +7,8 @@ bash scripts/install-deps.sh
 for arithmetic in double extended; do
   build="build/test-$arithmetic"
   echo "=== $arithmetic arithmetic ==="
-  cmake -S . -B "$build" -DKELVARO_ARITHMETIC="$arithmetic" >/dev/null
+  cmake -S . -B "$build" -DKELVARO_ARITHMETIC="$arithmetic" \
+    -DKELVARO_REQUIRE_OCTAVE=ON >/dev/null
   cmake --build "$build" -j"$(nproc)"
   ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 done
