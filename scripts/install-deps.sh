@@ -5,16 +5,14 @@ set -euo pipefail
 
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
-<<<<<<< HEAD
-  python3-mpmath clang libclang-rt-14-dev valgrind
-=======
   python3-mpmath
+  # Sanitizers, libFuzzer and leak checks.
+  clang libclang-rt-14-dev valgrind
   # GNU Octave as the module's host: octave-cli, mkoctfile and liboctinterp.
   # Plotting without a display goes through gnuplot's pngcairo terminal;
   # Octave's own text renderer needs the FreeSans font, which Octave only
   # recommends.
   octave liboctave-dev gnuplot-nox fonts-freefont-otf
->>>>>>> octave
 )
 
 missing=()
