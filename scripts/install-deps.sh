@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
-  python3-mpmath
+  libsleef-dev python3-mpmath
 )
 
 missing=()
