@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
-  libsleef-dev python3-mpmath
+  libsleef-dev libboost-math-dev r-mathlib python3-mpmath
 )
 
 missing=()

@@ -16,10 +16,14 @@ template <class Vector, class Exponential>
 void simd_terms(const TermBlock& block, double* terms,
                 Exponential exponential) {
   constexpr int lanes = sizeof(Vector) / sizeof(double);
+  // Built whole, not lane by lane: narrow stores read back as one vector
+  // stall the load.
+  alignas(64) static constexpr double lane_index[] = {
+      0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+  static_assert(lanes <= sizeof lane_index / sizeof lane_index[0]);
   Vector k;
-  for (int lane = 0; lane < lanes; ++lane) {
-    k[lane] = static_cast<double>(block.first + lane);
-  }
+  std::memcpy(&k, lane_index, sizeof k);
+  k += static_cast<double>(block.first);
   const Vector nan = Vector{} + __builtin_nan("");
   const double* log_norm = block.log_norm + block.first;
   for (int j = 0; j < block.count; j += lanes) {

@@ -30,6 +30,27 @@ SeriesStatus series_double(const double* x, const double* lambda, double df,
                            double* density, std::int32_t MAX_SUM,
                            std::int32_t sample_count, double tol,
                            double log_norm0) {
+  std::int64_t terms = 0;
+  return counting_series_double(x, lambda, df, density, MAX_SUM, sample_count,
+                                tol, log_norm0, terms);
+}
+
+std::int64_t visited_terms_double(const double* x, const double* lambda,
+                                  double df, std::int32_t MAX_SUM,
+                                  std::int32_t sample_count, double tol,
+                                  double log_norm0) {
+  std::vector<double> density(sample_count > 0 ? sample_count : 0);
+  std::int64_t terms = 0;
+  counting_series_double(x, lambda, df, density.data(), MAX_SUM, sample_count,
+                         tol, log_norm0, terms);
+  return terms;
+}
+
+SeriesStatus counting_series_double(const double* x, const double* lambda,
+                                    double df, double* density,
+                                    std::int32_t MAX_SUM,
+                                    std::int32_t sample_count, double tol,
+                                    double log_norm0, std::int64_t& terms) {
   const CallerEnvironment caller(enter_default_environment);
   const double c = (df - 2) * -0.5;
   const std::vector<double> log_norm =
@@ -53,6 +74,7 @@ SeriesStatus series_double(const double* x, const double* lambda, double df,
           i, start_index(estimate, max_sum), max_sum, tol, two_tol,
           caller.saved(), density[i],
           [&](std::int32_t k) {
+            ++terms;
             return term(x[i], lambda[i], df, k, log_norm[k]);
           },
           [](double sum, double term) { return sum + term; });

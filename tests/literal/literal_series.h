@@ -17,6 +17,19 @@ SeriesStatus series_double(const double* x, const double* lambda, double df,
                            std::int32_t sample_count, double tol,
                            double log_norm0);
 
+// series_double that also counts the terms it evaluates into terms.
+SeriesStatus counting_series_double(const double* x, const double* lambda,
+                                    double df, double* density,
+                                    std::int32_t MAX_SUM,
+                                    std::int32_t sample_count, double tol,
+                                    double log_norm0, std::int64_t& terms);
+
+// How many terms series_double evaluates for these samples.
+std::int64_t visited_terms_double(const double* x, const double* lambda,
+                                  double df, std::int32_t MAX_SUM,
+                                  std::int32_t sample_count, double tol,
+                                  double log_norm0);
+
 #if KELVARO_HAS_EXTENDED
 SeriesStatus series_extended(const double* x, const double* lambda, double df,
                              double* density, std::int32_t MAX_SUM,
