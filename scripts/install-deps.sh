@@ -5,7 +5,18 @@ set -euo pipefail
 
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
-  libsleef-dev libboost-math-dev r-mathlib python3-mpmath
+  python3-mpmath
+  # SLEEF's vector exponential, for the double arithmetic's SIMD terms.
+  libsleef-dev
+  # The benchmark's yardsticks: Boost.Math and libRmath.
+  libboost-math-dev r-mathlib
+  # Sanitizers, libFuzzer and leak checks.
+  clang libclang-rt-14-dev valgrind
+  # GNU Octave as the module's host: octave-cli, mkoctfile and liboctinterp.
+  # Plotting without a display goes through gnuplot's pngcairo terminal;
+  # Octave's own text renderer needs the FreeSans font, which Octave only
+  # recommends.
+  octave liboctave-dev gnuplot-nox fonts-freefont-otf
 )
 
 missing=()
