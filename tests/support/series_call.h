@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,9 +12,9 @@
 
 namespace kelvaro::testing {
 
-using SeriesFunction = SeriesStatus (*)(const double*, const double*, double,
-                                        double*, std::int32_t, std::int32_t,
-                                        double, double);
+using SeriesFunction =
+    std::function<SeriesStatus(const double*, const double*, double, double*,
+                               std::int32_t, std::int32_t, double, double)>;
 
 struct ArithmeticVariant {
   std::string name;
