@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "call_constants.h"
 #include "evaluate_series.h"
 #include "floating_point_scope.h"
 #include "host_text.h"
