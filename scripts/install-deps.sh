@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
   python3-mpmath
+  # The Windows module and its proofs (scripts/test-windows.sh).
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 qemu-user g++-multilib
+  python3-pefile
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Builds and runs every test, once for each kernel arithmetic.
+# Builds and runs every test, once for each kernel arithmetic, then the
+# Windows module's (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,3 +12,5 @@ for arithmetic in double extended; do
   cmake --build "$build" -j"$(nproc)"
   ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 done
+
+bash scripts/test-windows.sh
