@@ -6,6 +6,13 @@ set -euo pipefail
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
   python3-mpmath
+  # Sanitizers, libFuzzer and leak checks.
+  clang libclang-rt-14-dev valgrind
+  # GNU Octave as the module's host: octave-cli, mkoctfile and liboctinterp.
+  # Plotting without a display goes through gnuplot's pngcairo terminal;
+  # Octave's own text renderer needs the FreeSans font, which Octave only
+  # recommends.
+  octave liboctave-dev gnuplot-nox fonts-freefont-otf
   # The Windows module and its proofs (scripts/test-windows.sh).
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 qemu-user g++-multilib
   python3-pefile

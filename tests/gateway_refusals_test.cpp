@@ -158,6 +158,32 @@ TEST_P(RefusalTest, StopsTheCallBeforeAnyOutputExists) {
   EXPECT_TRUE(result.messages.empty());
 }
 
+// The host goes on after a refused call: the next call gives the same bits
+// and messages as one made before it.
+TEST_P(RefusalTest, NextCallGivesCorrectResults) {
+  const auto valid_call = [] {
+    const Inputs inputs = testing::column_inputs(
+        {0.1, 1, 5, 20, 100}, {5, 5, 5, 50, 500}, 3.5, 5, 1e-12, 0.0);
+    return standin::call_module(&mexFunction, 2, handles_of(inputs));
+  };
+  const standin::CallResult before = valid_call();
+
+  Inputs inputs = valid_inputs();
+  GetParam().spoil(inputs);
+  const standin::CallResult refused =
+      standin::call_module(&mexFunction, GetParam().nlhs, handles_of(inputs));
+  ASSERT_TRUE(refused.error);
+
+  const standin::CallResult after = valid_call();
+  ASSERT_FALSE(after.error);
+  EXPECT_EQ(after.messages, before.messages);
+  for (std::size_t output = 0; output < 2; ++output) {
+    EXPECT_TRUE(testing::same_bits(
+        standin::contents_of(after.outputs[output].get()).real,
+        standin::contents_of(before.outputs[output].get()).real));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Gateway, RefusalTest,
                          ::testing::ValuesIn(all_refusals()),
                          [](const auto& info) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "sanitizers.h"
 #include "series_call.h"
 
 namespace kelvaro::testing {
@@ -35,7 +36,7 @@ TEST_P(SeriesMemory, LargestMaxSumFinishesOrReportsOutOfMemory) {
   EXPECT_TRUE(huge.messages.empty());
 }
 
-#if !defined(__SANITIZE_ADDRESS__) && !defined(KELVARO_UNDER_VALGRIND)
+#if !KELVARO_ADDRESS_SANITIZER
 // With the address space capped the allocation must fail: the child exits 0
 // only when the kernel said so and left density alone.
 [[noreturn]] void call_with_capped_address_space(

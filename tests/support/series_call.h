@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "evaluate_series.h"
-#include "host_text_log.h"
+#include "max_sum_warnings.h"
 
 namespace kelvaro::testing {
 

@@ -1,0 +1,88 @@
+#include "sample_reader.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "input_error.h"
+#include "number_text.h"
+
+namespace kelvaro::cli {
+namespace {
+
+// Character tests instead of find_first_of, which searches the set of
+// blanks once per character and dominates reading a large file.
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+bool ends_field(char c) { return is_blank(c) || c == ','; }
+
+std::string_view trim_blanks(std::string_view text) {
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Removes and returns the leading field: everything up to a blank or comma.
+std::string_view take_field(std::string_view& text) {
+  const auto end = std::find_if(text.begin(), text.end(), ends_field);
+  const std::string_view field =
+      text.substr(0, static_cast<std::size_t>(end - text.begin()));
+  text.remove_prefix(field.size());
+  return field;
+}
+
+// Removes the separator between the two numbers: blanks, at most one comma.
+void skip_separator(std::string_view& text) {
+  text = trim_blanks(text);
+  if (!text.empty() && text.front() == ',') {
+    text.remove_prefix(1);
+    text = trim_blanks(text);
+  }
+}
+
+[[noreturn]] void refuse_line(std::size_t line_number,
+                              const std::string& problem) {
+  throw InputError("line " + std::to_string(line_number) + ": " + problem);
+}
+
+double read_field(std::string_view field, std::size_t line_number) {
+  double value = 0.0;
+  if (const char* problem = read_number(field, value)) {
+    refuse_line(line_number, "'" + std::string(field) + "' " + problem);
+  }
+  return value;
+}
+
+void read_line(std::string_view line, std::size_t line_number,
+               Samples& samples) {
+  line = trim_blanks(line);
+  if (line.empty() || line.front() == '#') return;
+  const std::string_view x = take_field(line);
+  skip_separator(line);
+  const std::string_view lambda = take_field(line);
+  if (x.empty() || lambda.empty() || !line.empty()) {
+    refuse_line(line_number,
+                "expected two numbers 'x lambda' separated by blanks or one "
+                "comma");
+  }
+  samples.x.push_back(read_field(x, line_number));
+  samples.lambda.push_back(read_field(lambda, line_number));
+}
+
+}  // namespace
+
+Samples read_samples(std::string_view text) {
+  Samples samples;
+  const auto line_count =
+      static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  samples.x.reserve(line_count);
+  samples.lambda.reserve(line_count);
+  for (std::size_t line_number = 1; !text.empty(); ++line_number) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    read_line(text.substr(0, end), line_number, samples);
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return samples;
+}
+
+}  // namespace kelvaro::cli
