@@ -6,6 +6,10 @@ set -euo pipefail
 packages=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev clang-format
   python3-mpmath
+  # SLEEF's vector exponential, for the double arithmetic's SIMD terms.
+  libsleef-dev
+  # The benchmark's yardsticks: Boost.Math and libRmath.
+  libboost-math-dev r-mathlib
   # Sanitizers, libFuzzer and leak checks.
   clang libclang-rt-14-dev valgrind
   # GNU Octave as the module's host: octave-cli, mkoctfile and liboctinterp.

@@ -37,10 +37,10 @@ class LogNormTable {
     offset_ = Arithmetic::log_norm_offset(df);
   }
 
-  // Entry k, for 0 <= k <= MAX_SUM.
-  double operator[](std::int64_t k) {
-    if (k > filled_to_) fill_to(k);
-    return entries_[k];
+  // The table, with entries 0 to last (last <= MAX_SUM) filled.
+  const double* filled_through(std::int64_t last) {
+    if (last > filled_to_) fill_to(last);
+    return entries_.get();
   }
 
  private:

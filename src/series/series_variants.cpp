@@ -13,8 +13,18 @@ SeriesStatus evaluate_series_double(const double* x, const double* lambda,
                                     std::int32_t MAX_SUM,
                                     std::int32_t sample_count, double tol,
                                     double log_norm0) {
+  return evaluate_series_double_on(fastest_term_path(), x, lambda, df, density,
+                                   MAX_SUM, sample_count, tol, log_norm0);
+}
+
+SeriesStatus evaluate_series_double_on(TermPath path, const double* x,
+                                       const double* lambda, double df,
+                                       double* density, std::int32_t MAX_SUM,
+                                       std::int32_t sample_count, double tol,
+                                       double log_norm0) {
+  const DoubleArithmetic::Terms terms(path);
   return evaluate_series_in<DoubleArithmetic>(
-      x, lambda, df, density, MAX_SUM, sample_count, tol, log_norm0);
+      terms, x, lambda, df, density, MAX_SUM, sample_count, tol, log_norm0);
 }
 
 #if KELVARO_HAS_EXTENDED
@@ -23,8 +33,9 @@ SeriesStatus evaluate_series_extended(const double* x, const double* lambda,
                                       std::int32_t MAX_SUM,
                                       std::int32_t sample_count, double tol,
                                       double log_norm0) {
+  const ExtendedArithmetic::Terms terms;
   return evaluate_series_in<ExtendedArithmetic>(
-      x, lambda, df, density, MAX_SUM, sample_count, tol, log_norm0);
+      terms, x, lambda, df, density, MAX_SUM, sample_count, tol, log_norm0);
 }
 #endif
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "evaluate_series.h"
+#include "term_path.h"
 
 namespace kelvaro {
 
@@ -15,6 +16,13 @@ namespace kelvaro {
                                                   std::int32_t MAX_SUM,
                                                   std::int32_t sample_count,
                                                   double tol, double log_norm0);
+
+// The double arithmetic on a chosen term path, which must be available
+// (term_path_available); evaluate_series_double takes the fastest.
+[[nodiscard]] SeriesStatus evaluate_series_double_on(
+    TermPath path, const double* x, const double* lambda, double df,
+    double* density, std::int32_t MAX_SUM, std::int32_t sample_count,
+    double tol, double log_norm0);
 
 #if KELVARO_HAS_EXTENDED
 [[nodiscard]] SeriesStatus evaluate_series_extended(

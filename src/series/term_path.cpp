@@ -1,0 +1,73 @@
+#include "term_path.h"
+
+namespace kelvaro {
+
+const char* term_path_name(TermPath path) {
+  switch (path) {
+    case TermPath::scalar:
+      return "scalar";
+    case TermPath::sse2:
+      return "sse2";
+    case TermPath::avx:
+      return "avx";
+    case TermPath::avx512:
+      return "avx512";
+  }
+  return "?";
+}
+
+bool term_path_available(TermPath path) {
+#if KELVARO_SIMD_TERMS
+  __builtin_cpu_init();
+  switch (path) {
+    case TermPath::scalar:
+    case TermPath::sse2:
+      return true;
+    case TermPath::avx:
+      return __builtin_cpu_supports("avx");
+    case TermPath::avx512:
+      return __builtin_cpu_supports("avx512f");
+  }
+  return false;
+#else
+  return path == TermPath::scalar;
+#endif
+}
+
+TermPath fastest_term_path() {
+  if (term_path_available(TermPath::avx512)) return TermPath::avx512;
+  if (term_path_available(TermPath::avx)) return TermPath::avx;
+  if (term_path_available(TermPath::sse2)) return TermPath::sse2;
+  return TermPath::scalar;
+}
+
+int term_block_size(TermPath path) {
+  switch (path) {
+    case TermPath::scalar:
+      return 1;
+    case TermPath::sse2:
+      return 4;
+    case TermPath::avx:
+      return 8;
+    case TermPath::avx512:
+      return 16;
+  }
+  return 1;
+}
+
+void compute_terms(TermPath path, const TermBlock& block, double* terms) {
+  switch (path) {
+#if KELVARO_SIMD_TERMS
+    case TermPath::sse2:
+      return sse2_terms(block, terms);
+    case TermPath::avx:
+      return avx_terms(block, terms);
+    case TermPath::avx512:
+      return avx512_terms(block, terms);
+#endif
+    default:
+      return scalar_terms(block, terms);
+  }
+}
+
+}  // namespace kelvaro
