@@ -15,6 +15,9 @@ set(KELVARO_OCTAVE_FOUND OFF)
 if(KELVARO_SANITIZE)
   # Octave would have to load the sanitizer runtime before anything else.
   message(STATUS "kelvaro: sanitized build: the Octave module is skipped")
+elseif(CMAKE_CROSSCOMPILING)
+  # This machine's Octave loads only modules built for this machine.
+  message(STATUS "kelvaro: cross build: the Octave module is skipped")
 elseif(KELVARO_MKOCTFILE AND KELVARO_OCTAVE_CLI)
   execute_process(
     COMMAND "${KELVARO_MKOCTFILE}" -p OCTLIBDIR
@@ -39,7 +42,7 @@ if(KELVARO_OCTAVE_FOUND)
     "${_kelvaro_octave_version}")
   message(STATUS "kelvaro: building the Octave module kelvaro.mex "
     "(GNU Octave ${_kelvaro_octave_version}, ${KELVARO_OCTINTERP_LIBRARY})")
-elseif(KELVARO_SANITIZE)
+elseif(KELVARO_SANITIZE OR CMAKE_CROSSCOMPILING)
 elseif(KELVARO_REQUIRE_OCTAVE)
   message(FATAL_ERROR "kelvaro: GNU Octave (octave-cli, mkoctfile and "
     "liboctinterp) is required but missing; on Debian: apt-get install "

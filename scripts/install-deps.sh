@@ -17,6 +17,9 @@ packages=(
   # Octave's own text renderer needs the FreeSans font, which Octave only
   # recommends.
   octave liboctave-dev gnuplot-nox fonts-freefont-otf
+  # The Windows module and its proofs (scripts/test-windows.sh).
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 qemu-user g++-multilib
+  python3-pefile
 )
 
 missing=()

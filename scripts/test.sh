@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds and runs every test: once for each kernel arithmetic, again with
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a bounded
-# time, and the unit tests once under valgrind.
+# time, the unit tests once under valgrind, and the Windows module's tests
+# (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -33,3 +34,5 @@ configure_build_test sanitize-extended -DKELVARO_ARITHMETIC=extended -DKELVARO_S
 CC=clang CXX=clang++ configure_build_test fuzz -DKELVARO_FUZZ=ON -- -L fuzz
 
 bash scripts/valgrind-tests.sh build/test-double
+
+bash scripts/test-windows.sh

@@ -8,6 +8,16 @@
 
 #include <cfenv>
 
+// mingw-w64's fesetenv (version 10, Debian 12) neither resets MXCSR for
+// FE_DFL_ENV nor restores it from a saved environment, and x86-64 computes
+// its doubles there: the scope does both itself on that target.
+#if defined(_WIN32) && defined(__SSE__)
+#include <xmmintrin.h>
+#define KELVARO_SCOPE_KEEPS_MXCSR 1
+#else
+#define KELVARO_SCOPE_KEEPS_MXCSR 0
+#endif
+
 namespace kelvaro {
 
 // Arithmetic::enter_environment() installs the arithmetic's environment.
@@ -16,9 +26,12 @@ class FloatingPointScope {
  public:
   FloatingPointScope() {
     std::fegetenv(&caller_);
-    Arithmetic::enter_environment();
+#if KELVARO_SCOPE_KEEPS_MXCSR
+    caller_mxcsr_ = _mm_getcsr();
+#endif
+    enter();
   }
-  ~FloatingPointScope() { std::fesetenv(&caller_); }
+  ~FloatingPointScope() { restore_caller(); }
   FloatingPointScope(const FloatingPointScope&) = delete;
   FloatingPointScope& operator=(const FloatingPointScope&) = delete;
 
@@ -26,13 +39,31 @@ class FloatingPointScope {
   // destructor still restores that environment.
   template <class HostCall>
   void with_caller_environment(HostCall&& call) {
-    std::fesetenv(&caller_);
+    restore_caller();
     call();
-    Arithmetic::enter_environment();
+    enter();
   }
 
  private:
+  void enter() {
+    Arithmetic::enter_environment();
+#if KELVARO_SCOPE_KEEPS_MXCSR
+    _mm_setcsr(default_mxcsr);  // to nearest, all masked, no flags
+#endif
+  }
+
+  void restore_caller() {
+    std::fesetenv(&caller_);
+#if KELVARO_SCOPE_KEEPS_MXCSR
+    _mm_setcsr(caller_mxcsr_);
+#endif
+  }
+
   std::fenv_t caller_;
+#if KELVARO_SCOPE_KEEPS_MXCSR
+  static constexpr unsigned int default_mxcsr = 0x1F80;
+  unsigned int caller_mxcsr_;
+#endif
 };
 
 }  // namespace kelvaro

@@ -57,6 +57,16 @@ inline void set_control_word(std::uint16_t word) {
   __asm__ __volatile__("fldcw %0" : : "m"(word));
 }
 
+// Clears the exception flags of the status word without raising any pending
+// unmasked exception.
+inline void clear_exception_flags() { __asm__ __volatile__("fnclex"); }
+
+inline std::uint16_t status_word() {
+  std::uint16_t word;
+  __asm__ __volatile__("fnstsw %0" : "=m"(word));
+  return word;
+}
+
 // Precision-control field (bits 8-9) of the control word.
 constexpr std::uint16_t precision_control_mask = 0x0300;
 constexpr std::uint16_t precision_53_bits = 0x0200;
@@ -64,6 +74,11 @@ constexpr std::uint16_t precision_64_bits = 0x0300;
 // Rounding-control field (bits 10-11); zero is to nearest, ties to even.
 constexpr std::uint16_t rounding_control_mask = 0x0C00;
 constexpr std::uint16_t round_upward = 0x0800;
+constexpr std::uint16_t round_downward = 0x0400;
+// Exception flags of the status word (bits 0-5) and mask bits of the control
+// word (bits 0-5), in the same order: invalid, denormal, zero divide,
+// overflow, underflow, precision.
+constexpr std::uint16_t exception_bits = 0x003F;
 
 // A value that must be a double where the kernel stores it: the volatile
 // store forces the rounding even where the compiler would keep the value in

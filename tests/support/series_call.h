@@ -1,6 +1,7 @@
 // One call of a kernel variant with its inputs gathered, and what came out.
 #pragma once
 
+#include <cfloat>
 #include <cstdint>
 #include <functional>
 #include <ostream>
@@ -24,6 +25,14 @@ struct ArithmeticVariant {
 inline void PrintTo(const ArithmeticVariant& variant, std::ostream* out) {
   *out << variant.name;
 }
+
+// A build for the x87 alone (the 32-bit module's code generation,
+// FLT_EVAL_METHOD 2) evaluates the double variant in 80-bit registers,
+// rounding wherever the compiler spills: there it is neither IEEE double
+// nor reproducible to the bit, and tests of those properties are skipped.
+inline constexpr bool doubles_are_ieee = FLT_EVAL_METHOD == 0;
+inline constexpr char doubles_not_ieee[] =
+    "doubles are evaluated on the x87 in this build, not as IEEE doubles";
 
 // Every arithmetic this build can run, configured one or not.
 std::vector<ArithmeticVariant> arithmetic_variants();
