@@ -5,13 +5,21 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <vector>
 
 #include "exponential.h"
 #include "term_path.h"
 
-namespace kelvaro::testing {
+namespace kelvaro {
+
+// Found by argument-dependent lookup, so test logs name the path.
+inline void PrintTo(TermPath path, std::ostream* out) {
+  *out << term_path_name(path);
+}
+
+namespace testing {
 namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
@@ -147,4 +155,5 @@ TEST(TermPathDispatch, ChoosesAnAvailablePathAndNeverTheScalarOneOnX86_64) {
 }
 
 }  // namespace
-}  // namespace kelvaro::testing
+}  // namespace testing
+}  // namespace kelvaro
