@@ -25,9 +25,7 @@ struct ExtendedArithmetic {
   // Round to nearest, exceptions masked, 53-bit precision control.
   static void enter_environment() {
     std::fesetenv(FE_DFL_ENV);
-    x87::set_control_word(static_cast<std::uint16_t>(
-        (x87::control_word() & ~x87::precision_control_mask) |
-        x87::precision_53_bits));
+    x87::set_precision_control(x87::precision_53_bits);
   }
 
   static long double log_norm_offset(double df) {

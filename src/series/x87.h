@@ -71,6 +71,12 @@ inline std::uint16_t status_word() {
 constexpr std::uint16_t precision_control_mask = 0x0300;
 constexpr std::uint16_t precision_53_bits = 0x0200;
 constexpr std::uint16_t precision_64_bits = 0x0300;
+// Sets the precision-control field, keeping rounding control and masks.
+inline void set_precision_control(std::uint16_t precision) {
+  set_control_word(static_cast<std::uint16_t>(
+      (control_word() & ~precision_control_mask) | precision));
+}
+
 // Rounding-control field (bits 10-11); zero is to nearest, ties to even.
 constexpr std::uint16_t rounding_control_mask = 0x0C00;
 constexpr std::uint16_t round_upward = 0x0800;

@@ -34,9 +34,7 @@ long double term(double x, double lambda, double df, std::int32_t k,
 
 void enter_53_bit_precision() {
   std::fesetenv(FE_DFL_ENV);
-  x87::set_control_word(static_cast<std::uint16_t>(
-      (x87::control_word() & ~x87::precision_control_mask) |
-      x87::precision_53_bits));
+  x87::set_precision_control(x87::precision_53_bits);
 }
 
 }  // namespace
