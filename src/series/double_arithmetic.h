@@ -4,9 +4,10 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "call_constants.h"
-#include "term_path.h"
+#include "exponential.h"
 
 namespace kelvaro {
 
@@ -52,27 +53,15 @@ struct DoubleArithmetic {
     return {v, p - q};
   }
 
-  // Terms a block at a time on one instruction-set path (term_block.h):
   // e^L with L = ((v k) - (P - Q)) - log_norm[k], and NaN, never +inf or 0,
-  // for a non-finite L, as the x87 form 2^r (1 + (2^f - 1)) gives.
-  class Terms {
-   public:
-    static constexpr int max_block = max_term_block;
-
-    explicit Terms(TermPath path)
-        : path_(path), block_size_(term_block_size(path)) {}
-
-    int block_size() const { return block_size_; }
-
-    void compute(const Sample& s, const double* log_norm, std::int64_t first,
-                 int count, double* terms) const {
-      compute_terms(path_, {s.v, s.p_minus_q, log_norm, first, count}, terms);
-    }
-
-   private:
-    TermPath path_;
-    int block_size_;
-  };
+  // for a non-finite L, as the x87 form 2^r (1 + (2^f - 1)) gives. The
+  // vector passes (vector_passes.h) compute the same bits several at a time.
+  static double term(const Sample& s, std::int64_t k, double log_norm_k) {
+    const double exponent =
+        ((s.v * static_cast<double>(k)) - s.p_minus_q) - log_norm_k;
+    return std::isfinite(exponent) ? exponential(exponent)
+                                   : std::numeric_limits<double>::quiet_NaN();
+  }
 
   static double accumulate(double sum, double term) { return sum + term; }
   static double halve(double sum) { return sum * 0.5; }

@@ -76,18 +76,6 @@ struct ExtendedArithmetic {
     return x87::scale_by_power_of_two(1 + x87::exp2_minus_one(f), r);
   }
 
-  // One term at a time: the x87 unit has no vectors.
-  struct Terms {
-    static constexpr int max_block = 1;
-
-    int block_size() const { return 1; }
-
-    void compute(const Sample& s, const double* log_norm, std::int64_t first,
-                 int, long double* terms) const {
-      terms[0] = term(s, first, log_norm[first]);
-    }
-  };
-
   static double accumulate(double sum, long double term) {
     return x87::round_to_double(sum + term);
   }

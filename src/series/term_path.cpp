@@ -41,32 +41,18 @@ TermPath fastest_term_path() {
   return TermPath::scalar;
 }
 
-int term_block_size(TermPath path) {
-  switch (path) {
-    case TermPath::scalar:
-      return 1;
-    case TermPath::sse2:
-      return 4;
-    case TermPath::avx:
-      return 8;
-    case TermPath::avx512:
-      return 16;
-  }
-  return 1;
-}
-
-void compute_terms(TermPath path, const TermBlock& block, double* terms) {
+const VectorPasses* vector_passes(TermPath path) {
   switch (path) {
 #if KELVARO_SIMD_TERMS
     case TermPath::sse2:
-      return sse2_terms(block, terms);
+      return &sse2_passes();
     case TermPath::avx:
-      return avx_terms(block, terms);
+      return &avx_passes();
     case TermPath::avx512:
-      return avx512_terms(block, terms);
+      return &avx512_passes();
 #endif
     default:
-      return scalar_terms(block, terms);
+      return nullptr;
   }
 }
 

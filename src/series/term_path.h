@@ -1,10 +1,11 @@
-// Which instruction set computes the double arithmetic's term blocks. Every
-// path gives the same bits (the same operations in double, and SLEEF's
-// deterministic exponential in each width); they differ only in how many
-// terms one block holds and how fast it is.
+// Which instruction set runs the double arithmetic's passes. Every path
+// gives the same bits (the same operations in double, and SLEEF's
+// deterministic exponential in each width); they differ only in speed. The
+// scalar path walks one term at a time, with the same exponential on one
+// lane.
 #pragma once
 
-#include "term_block.h"
+#include "pass_types.h"
 
 namespace kelvaro {
 
@@ -22,11 +23,13 @@ bool term_path_available(TermPath path);
 // The widest available path, asked of the processor on every call.
 TermPath fastest_term_path();
 
-// Terms per block: enough for the block to hide the exponential's latency,
-// few enough that the terms computed past a pass's stop cost little.
-int term_block_size(TermPath path);
+// The vector passes of an available path; nullptr for the scalar one.
+const VectorPasses* vector_passes(TermPath path);
 
-// terms must have room for term_block_size(path) values.
-void compute_terms(TermPath path, const TermBlock& block, double* terms);
+#if KELVARO_SIMD_TERMS
+const VectorPasses& sse2_passes();
+const VectorPasses& avx_passes();
+const VectorPasses& avx512_passes();
+#endif
 
 }  // namespace kelvaro

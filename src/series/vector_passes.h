@@ -1,0 +1,238 @@
+// The double arithmetic's two passes in vectors of one instruction set, for
+// the files that each compile them for that set. Everything here has
+// internal linkage, so no file can end up running another's instructions.
+//
+// A pass first decides, from the exponents alone, where it stops, and queues
+// the exponents; the exponentials come later, all in one loop, and are then
+// added one by one in visiting order. Deciding from L rather than from e^L
+// keeps the loop's exit off the exponential's long latency, and leaves
+// nothing for the exponential loop to wait on but its own work.
+//
+// Lanes (defined by the including file) supplies, for Vector, a vector of
+// width doubles: broadcast, load and store (unaligned), exp (SLEEF's
+// deterministic exponential of that width), reverse (lane order), and
+// greater / greater_equal (bit j set where lane j of a is > / >= that of b;
+// false for NaN). Arithmetic uses the compiler's vector operators: each
+// lane is rounded as the scalar operation would be, and nothing is fused.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "pass_types.h"
+
+namespace kelvaro {
+namespace {
+
+template <class Lanes>
+class PassesOn {
+  using Vector = typename Lanes::Vector;
+  using Mask = unsigned;
+  static constexpr int width = Lanes::width;
+  static constexpr double infinity = std::numeric_limits<double>::infinity();
+  static_assert(width <= TermBuffer::widest_vector);
+
+  static constexpr Mask lanes_below(int count) {
+    return (Mask{1} << count) - 1;
+  }
+
+  // 0, 1, 2, ... in the lanes.
+  static Vector lane_index() {
+    alignas(64) static constexpr double index[] = {0, 1, 2, 3, 4, 5, 6, 7};
+    return Lanes::load(index);
+  }
+
+  // t = e^L for finite L and NaN otherwise (the positive quiet NaN, as the
+  // scalar term gives): L - L is 0 exactly for finite L and NaN for the rest.
+  static Vector terms_of(Vector exponent) {
+    const Vector nan =
+        Lanes::broadcast(std::numeric_limits<double>::quiet_NaN());
+    const auto finite = (exponent - exponent) == 0;
+    return finite ? Lanes::exp(exponent) : nan;
+  }
+
+  // How many of the `used` lanes the pass visits: up to and including the
+  // first whose term is not above tol, or all of them (then not ending the
+  // pass). Outside the narrow band around ln(tol) the exponent decides; a
+  // lane inside it, which is never one surely above, makes the terms
+  // themselves decide.
+  struct Visit {
+    int lanes;
+    bool ends_pass;
+  };
+  static Visit visit(Vector exponent, const PassArgs& args, int used_lanes) {
+    const Mask used = lanes_below(used_lanes);
+    const Vector high = Lanes::broadcast(args.surely_above);
+    const Vector inf = Lanes::broadcast(infinity);
+    // L = +inf gives a NaN term, which is not above tol.
+    Mask above =
+        Lanes::greater(exponent, high) & Lanes::greater(inf, exponent) & used;
+    if (above == used) return {used_lanes, false};
+    const Vector low = Lanes::broadcast(args.surely_not_above);
+    const Mask unsure = Lanes::greater_equal(exponent, low) &
+                        Lanes::greater_equal(high, exponent) & used;
+    if (unsure != 0) {
+      above =
+          Lanes::greater(terms_of(exponent), Lanes::broadcast(args.tol)) & used;
+      if (above == used) return {used_lanes, false};
+    }
+    return {__builtin_ctz(~above) + 1, true};
+  }
+
+  // The first `count` lanes of values, the rest 0.
+  static Vector load_first(const double* values, int count) {
+    alignas(64) double lanes[width] = {};
+    std::memcpy(lanes, values, count * sizeof(double));
+    return Lanes::load(lanes);
+  }
+
+  static const double* entries_through(LogNormReach& log_norm,
+                                       std::int64_t last) {
+    if (last > log_norm.filled) log_norm.extend(log_norm, last);
+    return log_norm.entries;
+  }
+
+  // The buffer's count lives in a local while a pass runs: the compiler
+  // could not otherwise keep it in a register across the vector stores.
+  static int make_room(TermBuffer& buffer, int queued) {
+    if (queued <= TermBuffer::capacity - width) return queued;
+    buffer.count = queued;
+    add_queued(buffer);
+    return 0;
+  }
+
+  // Entries k, k - 1, ..., k - count + 1 in ascending lanes, the rest 0.
+  static Vector descending(const double* entries, std::int64_t k, int count) {
+    if (count == width) {
+      return Lanes::reverse(Lanes::load(entries + k - (width - 1)));
+    }
+    alignas(64) double lanes[width] = {};
+    for (int j = 0; j < count; ++j) lanes[j] = entries[k - j];
+    return Lanes::load(lanes);
+  }
+
+  // Whether every lane is surely above tol: what decides nearly every
+  // vector of a pass, so it is tested first and alone.
+  // L = +inf gives a NaN term, which is not above tol.
+  static bool all_surely_above(Vector exponent, Vector high, Vector inf) {
+    return (Lanes::greater(exponent, high) & Lanes::greater(inf, exponent)) ==
+           lanes_below(width);
+  }
+
+  // Indices k_start, k_start + 1, ..., up to MAX_SUM, in ascending lanes.
+  static std::int64_t upward(const PassArgs& args, LogNormReach& log_norm,
+                             TermBuffer& buffer) {
+    const Vector v = Lanes::broadcast(args.v);
+    const Vector p_minus_q = Lanes::broadcast(args.p_minus_q);
+    const Vector high = Lanes::broadcast(args.surely_above);
+    const Vector inf = Lanes::broadcast(infinity);
+    double* const queue = buffer.values;
+    int queued = buffer.count;
+    std::int64_t k = args.k_start;
+    while (k <= args.max_sum) {
+      // Whole vectors of entries already filled, while every lane goes on:
+      // no call, no short vector, no test that could end the pass.
+      const std::int64_t last_whole =
+          (log_norm.filled < args.max_sum ? log_norm.filled : args.max_sum) -
+          (width - 1);
+      const double* const filled = log_norm.entries;
+      Vector index = Lanes::broadcast(static_cast<double>(k)) + lane_index();
+      while (k <= last_whole && queued <= TermBuffer::capacity - width) {
+        const Vector exponent =
+            ((v * index) - p_minus_q) - Lanes::load(filled + k);
+        if (!all_surely_above(exponent, high, inf)) break;
+        Lanes::store(queue + queued, exponent);
+        queued += width;
+        k += width;
+        index = index + Lanes::broadcast(width);
+      }
+      // One vector that may end the pass, be short, reach past the filled
+      // entries or find the buffer full.
+      const std::int64_t left = std::int64_t{args.max_sum} - k + 1;
+      const int count = left < width ? static_cast<int>(left) : width;
+      queued = make_room(buffer, queued);
+      // Entries past MAX_SUM do not exist: a short vector loads only those
+      // it covers.
+      const double* reached = entries_through(log_norm, k + count - 1) + k;
+      const Vector norm =
+          count == width ? Lanes::load(reached) : load_first(reached, count);
+      const Vector exponent = ((v * index) - p_minus_q) - norm;
+      Lanes::store(queue + queued, exponent);
+      const Visit visited = visit(exponent, args, count);
+      queued += visited.lanes;
+      k += visited.lanes;
+      if (visited.ends_pass) break;
+    }
+    buffer.count = queued;
+    return k;
+  }
+
+  // Indices k_start - 1, k_start - 2, ..., down to 0: lane j holds index
+  // k - j, so the queue stays in visiting order. The upward pass has filled
+  // every entry below k_start.
+  static void downward(const PassArgs& args, const LogNormReach& log_norm,
+                       TermBuffer& buffer) {
+    const Vector v = Lanes::broadcast(args.v);
+    const Vector p_minus_q = Lanes::broadcast(args.p_minus_q);
+    const Vector high = Lanes::broadcast(args.surely_above);
+    const Vector inf = Lanes::broadcast(infinity);
+    const double* const entries = log_norm.entries;
+    double* const queue = buffer.values;
+    int queued = buffer.count;
+    std::int64_t k = std::int64_t{args.k_start} - 1;
+    while (k >= 0) {
+      Vector index = Lanes::broadcast(static_cast<double>(k)) - lane_index();
+      while (k >= width - 1 && queued <= TermBuffer::capacity - width) {
+        const Vector exponent =
+            ((v * index) - p_minus_q) - descending(entries, k, width);
+        if (!all_surely_above(exponent, high, inf)) break;
+        Lanes::store(queue + queued, exponent);
+        queued += width;
+        k -= width;
+        index = index - Lanes::broadcast(width);
+      }
+      if (k < 0) break;
+      const int count = k + 1 < width ? static_cast<int>(k + 1) : width;
+      queued = make_room(buffer, queued);
+      const Vector exponent =
+          ((v * index) - p_minus_q) - descending(entries, k, count);
+      Lanes::store(queue + queued, exponent);
+      const Visit visited = visit(exponent, args, count);
+      queued += visited.lanes;
+      if (visited.ends_pass) break;
+      k -= count;
+    }
+    buffer.count = queued;
+  }
+
+  // Whole vectors: the lanes past count hold whatever was there and are
+  // overwritten with their terms.
+  static void exponentiate(double* values, int count) {
+    for (int j = 0; j < count; j += width) {
+      Lanes::store(values + j, terms_of(Lanes::load(values + j)));
+    }
+  }
+
+  // The running sum is a double, rounded after every addition, in visiting
+  // order.
+  static void add_queued(TermBuffer& buffer) {
+    exponentiate(buffer.values, buffer.count);
+    double total = buffer.total;
+    for (int j = 0; j < buffer.count; ++j) total += buffer.values[j];
+    buffer.total = total;
+    buffer.count = 0;
+  }
+
+  static double finish(TermBuffer& buffer) {
+    add_queued(buffer);
+    return buffer.total;
+  }
+
+ public:
+  static constexpr VectorPasses table{&upward, &downward, &finish,
+                                      &exponentiate};
+};
+
+}  // namespace
+}  // namespace kelvaro
