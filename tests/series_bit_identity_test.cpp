@@ -124,6 +124,23 @@ std::vector<Workload> workloads() {
         {"tol_" + name, with(mixed_samples(1000),
                              [tol = tol](SeriesCall& c) { c.tol = tol; })});
   }
+  // tol at, just below and just above a term of one of the samples, so
+  // that the stop is decided by the terms themselves, not by the exponents:
+  // t(16) is the start of the sample (20, 50), t(9) and t(30) lie in its
+  // downward and upward passes.
+  const std::vector<double> terms =
+      literal::terms_double(20, 50, 3.5, 1000, lgamma_1_75);
+  for (int k : {9, 16, 30}) {
+    for (int step : {-1, 0, 1}) {
+      const double tol = step == 0  ? terms[k]
+                         : step < 0 ? std::nextafter(terms[k], 0.0)
+                                    : std::nextafter(terms[k], inf);
+      list.push_back(
+          {"tol_at_term_" + std::to_string(k) + "_step_" +
+               std::to_string(step + 1),
+           with(mixed_samples(1000), [tol](SeriesCall& c) { c.tol = tol; })});
+    }
+  }
   for (double log_norm0 : {inf, -inf, nan}) {
     list.push_back({"log_norm0_" + std::to_string(log_norm0),
                     with(mixed_samples(100), [log_norm0](SeriesCall& c) {

@@ -24,7 +24,29 @@ double term(double x, double lambda, double df, std::int32_t k,
 
 void enter_default_environment() { std::fesetenv(FE_DFL_ENV); }
 
+std::vector<double> log_norm_table_double(std::int32_t MAX_SUM, double df,
+                                          double log_norm0) {
+  const double c = (df - 2) * -0.5;
+  return log_norm_table(
+      MAX_SUM, log_norm0, [c](double previous, std::int32_t j) {
+        return previous + std::log((j - c) * static_cast<double>(j));
+      });
+}
+
 }  // namespace
+
+std::vector<double> terms_double(double x, double lambda, double df,
+                                 std::int32_t MAX_SUM, double log_norm0) {
+  const CallerEnvironment caller(enter_default_environment);
+  const std::vector<double> log_norm =
+      log_norm_table_double(MAX_SUM, df, log_norm0);
+  std::vector<double> terms;
+  for (std::size_t k = 0; k < log_norm.size(); ++k) {
+    terms.push_back(
+        term(x, lambda, df, static_cast<std::int32_t>(k), log_norm[k]));
+  }
+  return terms;
+}
 
 SeriesStatus series_double(const double* x, const double* lambda, double df,
                            double* density, std::int32_t MAX_SUM,
@@ -52,11 +74,8 @@ SeriesStatus counting_series_double(const double* x, const double* lambda,
                                     std::int32_t sample_count, double tol,
                                     double log_norm0, std::int64_t& terms) {
   const CallerEnvironment caller(enter_default_environment);
-  const double c = (df - 2) * -0.5;
   const std::vector<double> log_norm =
-      log_norm_table(MAX_SUM, log_norm0, [c](double previous, std::int32_t j) {
-        return previous + std::log((j - c) * static_cast<double>(j));
-      });
+      log_norm_table_double(MAX_SUM, df, log_norm0);
   const auto max_sum = static_cast<std::int32_t>(log_norm.size() - 1);
 
   if (sample_count > 0) {

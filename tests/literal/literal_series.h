@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "evaluate_series.h"
 
@@ -29,6 +30,11 @@ std::int64_t visited_terms_double(const double* x, const double* lambda,
                                   double df, std::int32_t MAX_SUM,
                                   std::int32_t sample_count, double tol,
                                   double log_norm0);
+
+// The terms t(0), ..., t(MAX_SUM) of one sample as series_double computes
+// them.
+std::vector<double> terms_double(double x, double lambda, double df,
+                                 std::int32_t MAX_SUM, double log_norm0);
 
 #if KELVARO_HAS_EXTENDED
 SeriesStatus series_extended(const double* x, const double* lambda, double df,
