@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "sample_sum.h"
+
 namespace kelvaro {
 
 // The log_norm table as the passes see it: entries 0 to filled are there;
@@ -35,6 +37,7 @@ struct PassArgs {
 // exponents, in visiting order; when it fills up, and at the end, they are
 // exponentiated and added in that order to total. Whole vectors are
 // exponentiated, so the values past count must be initialised (to anything).
+// The passes reset count and total for each sample.
 struct TermBuffer {
   static constexpr int capacity = 256;
   // Room past capacity for the rest of a vector stored at the last place.
@@ -47,16 +50,11 @@ struct TermBuffer {
 
 // The passes for one instruction set.
 struct VectorPasses {
-  // Decides the upward pass from k_start and queues its exponents; returns
-  // the index after the last term it visits.
-  std::int64_t (*upward)(const PassArgs& args, LogNormReach& log_norm,
-                         TermBuffer& buffer);
-  // Decides the downward pass from k_start - 1 and queues its exponents;
-  // the upward pass has filled the entries it needs.
-  void (*downward)(const PassArgs& args, const LogNormReach& log_norm,
-                   TermBuffer& buffer);
-  // Adds what is queued; returns the total.
-  double (*finish)(TermBuffer& buffer);
+  // Both passes of one sample: decides each from k_start (upward) and
+  // k_start - 1 (downward), then exponentiates the terms and adds them in
+  // visiting order. buffer is the sample's scratch space.
+  SampleSum (*sum_sample)(const PassArgs& args, LogNormReach& log_norm,
+                          TermBuffer& buffer);
   // values[j] = e^values[j] for finite values, NaN for the others, for
   // j < count; values has room for count rounded up to a whole
   // widest_vector, and what lies past count is overwritten.

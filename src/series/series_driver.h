@@ -11,6 +11,7 @@
 #include "floating_point_scope.h"
 #include "host_text.h"
 #include "log_norm_table.h"
+#include "sample_sum.h"
 
 namespace kelvaro {
 
@@ -52,14 +53,16 @@ SeriesStatus evaluate_series_in(MakeWalk make_walk, const double* x,
         start_index(estimate, max_sum, constants.max_sum);
     const auto sample = Arithmetic::sample(xi, lambda_i, df);
 
-    if (walk.upward(sample, k_start) - 1 == max_sum) {
+    // Both passes run before the warning rather than around it: nothing in
+    // between can be observed, and the messages keep their order.
+    const SampleSum terms = walk.sum_sample(sample, k_start);
+    if (terms.upward_end - 1 == max_sum) {
       scope.with_caller_environment([i] {
         mexWarnMsgTxt(max_sum_warning);
         mexPrintf("%d \n", static_cast<int>(i));
       });
     }
-    walk.downward(sample, k_start);
-    density[i] = Arithmetic::halve(walk.sum());
+    density[i] = Arithmetic::halve(terms.sum);
   }
   return SeriesStatus::ok;
 }

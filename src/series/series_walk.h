@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "log_norm_table.h"
+#include "sample_sum.h"
 
 namespace kelvaro {
 
@@ -18,38 +19,32 @@ class SeriesWalk {
              double two_tol)
       : table_(table), max_sum_(max_sum), tol_(tol), two_tol_(two_tol) {}
 
-  // Starts the sample's sum and adds terms k_start, k_start + 1, ... while
-  // the previous term is above tol (the first test is against the stored
-  // 2 tol, which shuts both passes for tol <= 0, +inf and NaN). Indices
-  // are 64-bit so that the step past MAX_SUM = 2^31 - 1 cannot wrap into a
-  // negative table index. Returns the index after the last term added.
-  std::int64_t upward(const Sample& sample, std::int32_t k_start) {
-    sum_ = 0.0;
+  // Adds terms k_start, k_start + 1, ... while the previous term is above
+  // tol (the first test is against the stored 2 tol, which shuts both
+  // passes for tol <= 0, +inf and NaN), then k_start - 1, k_start - 2, ...
+  // the same way. Indices are 64-bit so that the step past MAX_SUM =
+  // 2^31 - 1 cannot wrap into a negative table index.
+  SampleSum sum_sample(const Sample& sample, std::int32_t k_start) {
+    double sum = 0.0;
     std::int64_t k = k_start;
     for (Wide previous = two_tol_; previous > tol_ && k <= max_sum_; ++k) {
       previous = Arithmetic::term(sample, k, table_.filled_through(k)[k]);
-      sum_ = Arithmetic::accumulate(sum_, previous);
+      sum = Arithmetic::accumulate(sum, previous);
     }
-    return k;
-  }
-
-  // Adds terms k_start - 1, k_start - 2, ... as upward() does.
-  void downward(const Sample& sample, std::int32_t k_start) {
-    std::int64_t k = std::int64_t{k_start} - 1;
+    const std::int64_t upward_end = k;
+    k = std::int64_t{k_start} - 1;
     for (Wide previous = two_tol_; previous > tol_ && k >= 0; --k) {
       previous = Arithmetic::term(sample, k, table_.filled_through(k)[k]);
-      sum_ = Arithmetic::accumulate(sum_, previous);
+      sum = Arithmetic::accumulate(sum, previous);
     }
+    return {upward_end, sum};
   }
-
-  double sum() const { return sum_; }
 
  private:
   LogNormTable<Arithmetic>& table_;
   std::int32_t max_sum_;
   double tol_;
   double two_tol_;
-  double sum_ = 0.0;
 };
 
 }  // namespace kelvaro

@@ -215,23 +215,35 @@ class PassesOn {
   }
 
   // The running sum is a double, rounded after every addition, in visiting
-  // order.
+  // order. Each vector's terms are added after the next vector's
+  // exponential is under way, so that the chain of additions runs
+  // alongside the exponentials instead of after them.
   static void add_queued(TermBuffer& buffer) {
-    exponentiate(buffer.values, buffer.count);
+    double* const values = buffer.values;
+    const int count = buffer.count;
     double total = buffer.total;
-    for (int j = 0; j < buffer.count; ++j) total += buffer.values[j];
+    int added = 0;
+    for (int j = 0; j < count; j += width) {
+      Lanes::store(values + j, terms_of(Lanes::load(values + j)));
+      for (; added < j; ++added) total += values[added];
+    }
+    for (; added < count; ++added) total += values[added];
     buffer.total = total;
     buffer.count = 0;
   }
 
-  static double finish(TermBuffer& buffer) {
+  static SampleSum sum_sample(const PassArgs& args, LogNormReach& log_norm,
+                              TermBuffer& buffer) {
+    buffer.count = 0;
+    buffer.total = 0.0;
+    const std::int64_t upward_end = upward(args, log_norm, buffer);
+    downward(args, log_norm, buffer);
     add_queued(buffer);
-    return buffer.total;
+    return {upward_end, buffer.total};
   }
 
  public:
-  static constexpr VectorPasses table{&upward, &downward, &finish,
-                                      &exponentiate};
+  static constexpr VectorPasses table{&sum_sample, &exponentiate};
 };
 
 }  // namespace

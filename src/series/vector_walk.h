@@ -20,6 +20,7 @@
 #include "double_arithmetic.h"
 #include "log_norm_table.h"
 #include "pass_types.h"
+#include "sample_sum.h"
 
 namespace kelvaro {
 
@@ -42,31 +43,15 @@ class VectorWalk {
     args_.max_sum = max_sum;
   }
 
-  // Starts the sample's sum and decides its upward pass; returns the index
-  // after the last term it visits.
-  std::int64_t upward(const Sample& sample, std::int32_t k_start) {
-    buffer_.count = 0;
-    buffer_.total = 0.0;
-    if (!gate_open_) return k_start;
-    return passes_.upward(for_sample(sample, k_start), log_norm_, buffer_);
-  }
-
-  void downward(const Sample& sample, std::int32_t k_start) {
-    if (!gate_open_) return;
-    passes_.downward(for_sample(sample, k_start), log_norm_, buffer_);
-  }
-
-  // The sample's sum: its terms exponentiated and added in visiting order.
-  double sum() { return passes_.finish(buffer_); }
-
- private:
-  const PassArgs& for_sample(const Sample& sample, std::int32_t k_start) {
+  SampleSum sum_sample(const Sample& sample, std::int32_t k_start) {
+    if (!gate_open_) return {k_start, 0.0};
     args_.v = sample.v;
     args_.p_minus_q = sample.p_minus_q;
     args_.k_start = k_start;
-    return args_;
+    return passes_.sum_sample(args_, log_norm_, buffer_);
   }
 
+ private:
   static void extend(LogNormReach& reach, std::int64_t last) {
     static_cast<LogNormTable<DoubleArithmetic>*>(reach.table)
         ->filled_through(last);
