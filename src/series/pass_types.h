@@ -37,7 +37,7 @@ struct PassArgs {
 // exponents, in visiting order; when it fills up, and at the end, they are
 // exponentiated and added in that order to total. Whole vectors are
 // exponentiated, so the values past count must be initialised (to anything).
-// The passes reset count and total for each sample.
+// The passes reset count, total and all_finite for each sample.
 struct TermBuffer {
   static constexpr int capacity = 256;
   // Room past capacity for the rest of a vector stored at the last place.
@@ -46,6 +46,8 @@ struct TermBuffer {
   alignas(64) double values[capacity + widest_vector];
   int count;
   double total;
+  // Whether every exponent queued for the sample so far is finite.
+  bool all_finite;
 };
 
 // The passes for one instruction set.

@@ -56,12 +56,14 @@ class PassesOn {
   // first whose term is not above tol, or all of them (then not ending the
   // pass). Outside the narrow band around ln(tol) the exponent decides; a
   // lane inside it, which is never one surely above, makes the terms
-  // themselves decide.
+  // themselves decide. A lane above tol has a finite exponent, so only the
+  // one that ends the pass can have another, and buffer learns of it.
   struct Visit {
     int lanes;
     bool ends_pass;
   };
-  static Visit visit(Vector exponent, const PassArgs& args, int used_lanes) {
+  static Visit visit(Vector exponent, const PassArgs& args, int used_lanes,
+                     TermBuffer& buffer) {
     const Mask used = lanes_below(used_lanes);
     const Vector high = Lanes::broadcast(args.surely_above);
     const Vector inf = Lanes::broadcast(infinity);
@@ -77,7 +79,11 @@ class PassesOn {
           Lanes::greater(terms_of(exponent), Lanes::broadcast(args.tol)) & used;
       if (above == used) return {used_lanes, false};
     }
-    return {__builtin_ctz(~above) + 1, true};
+    const int lanes = __builtin_ctz(~above) + 1;
+    const Mask finite =
+        Lanes::greater_equal(exponent - exponent, Lanes::broadcast(0.0));
+    if ((finite >> (lanes - 1) & 1) == 0) buffer.all_finite = false;
+    return {lanes, true};
   }
 
   // The first `count` lanes of values, the rest 0.
@@ -159,7 +165,7 @@ class PassesOn {
           count == width ? Lanes::load(reached) : load_first(reached, count);
       const Vector exponent = ((v * index) - p_minus_q) - norm;
       Lanes::store(queue + queued, exponent);
-      const Visit visited = visit(exponent, args, count);
+      const Visit visited = visit(exponent, args, count, buffer);
       queued += visited.lanes;
       k += visited.lanes;
       if (visited.ends_pass) break;
@@ -198,7 +204,7 @@ class PassesOn {
       const Vector exponent =
           ((v * index) - p_minus_q) - descending(entries, k, count);
       Lanes::store(queue + queued, exponent);
-      const Visit visited = visit(exponent, args, count);
+      const Visit visited = visit(exponent, args, count, buffer);
       queued += visited.lanes;
       if (visited.ends_pass) break;
       k -= count;
@@ -218,13 +224,16 @@ class PassesOn {
   // order. Each vector's terms are added after the next vector's
   // exponential is under way, so that the chain of additions runs
   // alongside the exponentials instead of after them.
-  static void add_queued(TermBuffer& buffer) {
+  template <bool all_finite>
+  static void add_terms(TermBuffer& buffer) {
     double* const values = buffer.values;
     const int count = buffer.count;
     double total = buffer.total;
     int added = 0;
     for (int j = 0; j < count; j += width) {
-      Lanes::store(values + j, terms_of(Lanes::load(values + j)));
+      const Vector exponent = Lanes::load(values + j);
+      Lanes::store(values + j,
+                   all_finite ? Lanes::exp(exponent) : terms_of(exponent));
       for (; added < j; ++added) total += values[added];
     }
     for (; added < count; ++added) total += values[added];
@@ -232,10 +241,20 @@ class PassesOn {
     buffer.count = 0;
   }
 
+  // Nearly always every exponent is finite and the NaN substitution can go.
+  static void add_queued(TermBuffer& buffer) {
+    if (buffer.all_finite) {
+      add_terms<true>(buffer);
+    } else {
+      add_terms<false>(buffer);
+    }
+  }
+
   static SampleSum sum_sample(const PassArgs& args, LogNormReach& log_norm,
                               TermBuffer& buffer) {
     buffer.count = 0;
     buffer.total = 0.0;
+    buffer.all_finite = true;
     const std::int64_t upward_end = upward(args, log_norm, buffer);
     downward(args, log_norm, buffer);
     add_queued(buffer);
