@@ -45,17 +45,27 @@ SeriesStatus evaluate_series_in(MakeWalk make_walk, const double* x,
 
   const CallConstants constants = Arithmetic::call_constants(df, max_sum, tol);
   auto walk = make_walk(table, max_sum, tol, constants.two_tol);
+  // What a sample's walk needs is formed one sample ahead, so that its
+  // logarithms are under way before the branches that end the walk of the
+  // sample before it.
+  struct Prepared {
+    std::int32_t k_start;
+    typename Arithmetic::Sample sample;
+  };
+  const auto prepare = [&](std::int32_t i) {
+    const double estimate =
+        Arithmetic::start_estimate(x[i], lambda[i], constants);
+    return Prepared{start_index(estimate, max_sum, constants.max_sum),
+                    Arithmetic::sample(x[i], lambda[i], df)};
+  };
+  Prepared next = prepare(0);
   for (std::int32_t i = 0; i < sample_count; ++i) {
-    const double xi = x[i];
-    const double lambda_i = lambda[i];
-    const double estimate = Arithmetic::start_estimate(xi, lambda_i, constants);
-    const std::int32_t k_start =
-        start_index(estimate, max_sum, constants.max_sum);
-    const auto sample = Arithmetic::sample(xi, lambda_i, df);
-
+    const Prepared current = next;
+    if (i + 1 < sample_count) next = prepare(i + 1);
+    const std::int32_t k_start = current.k_start;
     // Both passes run before the warning rather than around it: nothing in
     // between can be observed, and the messages keep their order.
-    const SampleSum terms = walk.sum_sample(sample, k_start);
+    const SampleSum terms = walk.sum_sample(current.sample, k_start);
     if (terms.upward_end - 1 == max_sum) {
       scope.with_caller_environment([i] {
         mexWarnMsgTxt(max_sum_warning);
