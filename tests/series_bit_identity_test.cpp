@@ -1,5 +1,5 @@
 // The kernel against the literal one, bit for bit, results and messages:
-// the lazy table, the per-sample values formed once and the term blocks on
+// the lazy table, the per-sample values formed once and the vector passes on
 // every instruction-set path change how the work is done, never what it
 // gives.
 #include <gtest/gtest.h>
@@ -44,7 +44,8 @@ SeriesCall uniform_samples(int count, double low, double high,
 }
 
 // Small samples that stop well inside the table and large ones that run
-// into MAX_SUM, so each small MAX_SUM cuts blocks short at the table's end.
+// into MAX_SUM, so each small MAX_SUM leaves a short vector at the table's
+// end.
 SeriesCall mixed_samples(std::int32_t max_sum) {
   SeriesCall call;
   call.x = {0.1, 1, 5, 20, 100, 400, 50, 1000, 3, 0.01};
