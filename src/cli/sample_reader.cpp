@@ -1,8 +1,10 @@
 #include "sample_reader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 #include <string>
+#include <system_error>
 
 #include "input_error.h"
 #include "number_text.h"
@@ -53,10 +55,36 @@ double read_field(std::string_view field, std::size_t line_number) {
   return value;
 }
 
+// The common line, two plain numbers, read without finding the fields
+// first: from_chars tells where each number ends, and the line is taken
+// only if that is where its field ends. Any other line (a '+' sign, a
+// malformed number) returns false for read_line to read and word the
+// refusal.
+bool read_plain_line(std::string_view line, Samples& samples) {
+  const char* const end = line.data() + line.size();
+  double x = 0.0;
+  const auto [after_x, x_error] = std::from_chars(line.data(), end, x);
+  if (x_error != std::errc() || after_x == end || !ends_field(*after_x)) {
+    return false;
+  }
+  std::string_view rest(after_x, static_cast<std::size_t>(end - after_x));
+  skip_separator(rest);
+  double lambda = 0.0;
+  const auto [after_lambda, lambda_error] =
+      std::from_chars(rest.data(), end, lambda);
+  if (lambda_error != std::errc() || rest.empty() || after_lambda != end) {
+    return false;
+  }
+  samples.x.push_back(x);
+  samples.lambda.push_back(lambda);
+  return true;
+}
+
 void read_line(std::string_view line, std::size_t line_number,
                Samples& samples) {
   line = trim_blanks(line);
   if (line.empty() || line.front() == '#') return;
+  if (read_plain_line(line, samples)) return;
   const std::string_view x = take_field(line);
   skip_separator(line);
   const std::string_view lambda = take_field(line);
