@@ -1,6 +1,8 @@
 // Prints, after Google Benchmark's own lines, one table per workload: ns
-// per sample and per term of every implementation (medians when the run
-// has repetitions, CPU time) and how many times faster the kernel is than each.
+// per sample and per term of every implementation (CPU time) and how many
+// times faster the kernel is than each. With repetitions there are two
+// tables: of the medians, and of the fastest repetitions, which show what
+// the code does when nothing else on the machine gets in its way.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -21,8 +23,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
     double ns_per_sample;
     double ns_per_term;
   };
-  // Benchmark names are "workload/implementation".
-  std::map<std::string, std::map<std::string, Figures>> figures_;
+  using Table = std::map<std::string, Figures>;
+  void print_table(const std::string& title, const Table& of) const;
+
+  // By statistic ("median", "min", or "" for a single run), then workload
+  // (benchmark names are "workload/implementation").
+  std::map<std::string, std::map<std::string, Table>> figures_;
   std::vector<std::string> workload_order_;
 };
 
