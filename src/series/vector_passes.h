@@ -36,6 +36,7 @@ class PassesOn {
   static constexpr Mask lanes_below(int count) {
     return (Mask{1} << count) - 1;
   }
+  static constexpr Mask every_lane = lanes_below(width);
 
   // 0, 1, 2, ... in the lanes.
   static Vector lane_index() {
@@ -52,12 +53,33 @@ class PassesOn {
     return finite ? Lanes::exp(exponent) : nan;
   }
 
-  // How many of the `used` lanes the pass visits: up to and including the
-  // first whose term is not above tol, or all of them (then not ending the
-  // pass). Outside the narrow band around ln(tol) the exponent decides; a
-  // lane inside it, which is never one surely above, makes the terms
-  // themselves decide. A lane above tol has a finite exponent, so only the
-  // one that ends the pass can have another, and buffer learns of it.
+  // Lanes whose term is surely above tol, judged by the exponent alone.
+  // L = +inf gives a NaN term, which is not above tol.
+  static Mask surely_above(Vector exponent, Vector high, Vector inf) {
+    return Lanes::greater(exponent, high) & Lanes::greater(inf, exponent);
+  }
+
+  // Lanes in the narrow band around ln(tol), where only the term can tell.
+  // A lane in it is never one surely above.
+  static Mask in_band(Vector exponent, Vector low, Vector high) {
+    return Lanes::greater_equal(exponent, low) &
+           Lanes::greater_equal(high, exponent);
+  }
+
+  // The lanes visited when the first lane not in `above` ends the pass. A
+  // lane above tol has a finite exponent, so only this last one can have
+  // another, and buffer learns of it.
+  static int end_at(Vector exponent, Mask above, TermBuffer& buffer) {
+    const int lanes = __builtin_ctz(~above) + 1;
+    const Mask finite =
+        Lanes::greater_equal(exponent - exponent, Lanes::broadcast(0.0));
+    if ((finite >> (lanes - 1) & 1) == 0) buffer.all_finite = false;
+    return lanes;
+  }
+
+  // How many of the first `used_lanes` lanes the pass visits: up to and
+  // including the first whose term is not above tol, or all of them (then
+  // not ending the pass).
   struct Visit {
     int lanes;
     bool ends_pass;
@@ -66,24 +88,16 @@ class PassesOn {
                      TermBuffer& buffer) {
     const Mask used = lanes_below(used_lanes);
     const Vector high = Lanes::broadcast(args.surely_above);
-    const Vector inf = Lanes::broadcast(infinity);
-    // L = +inf gives a NaN term, which is not above tol.
-    Mask above =
-        Lanes::greater(exponent, high) & Lanes::greater(inf, exponent) & used;
-    if (above == used) return {used_lanes, false};
     const Vector low = Lanes::broadcast(args.surely_not_above);
-    const Mask unsure = Lanes::greater_equal(exponent, low) &
-                        Lanes::greater_equal(high, exponent) & used;
-    if (unsure != 0) {
+    Mask above =
+        surely_above(exponent, high, Lanes::broadcast(infinity)) & used;
+    if (above == used) return {used_lanes, false};
+    if ((in_band(exponent, low, high) & used) != 0) {
       above =
           Lanes::greater(terms_of(exponent), Lanes::broadcast(args.tol)) & used;
       if (above == used) return {used_lanes, false};
     }
-    const int lanes = __builtin_ctz(~above) + 1;
-    const Mask finite =
-        Lanes::greater_equal(exponent - exponent, Lanes::broadcast(0.0));
-    if ((finite >> (lanes - 1) & 1) == 0) buffer.all_finite = false;
-    return {lanes, true};
+    return {end_at(exponent, above, buffer), true};
   }
 
   // The first `count` lanes of values, the rest 0.
@@ -118,27 +132,21 @@ class PassesOn {
     return Lanes::load(lanes);
   }
 
-  // Whether every lane is surely above tol: what decides nearly every
-  // vector of a pass, so it is tested first and alone.
-  // L = +inf gives a NaN term, which is not above tol.
-  static bool all_surely_above(Vector exponent, Vector high, Vector inf) {
-    return (Lanes::greater(exponent, high) & Lanes::greater(inf, exponent)) ==
-           lanes_below(width);
-  }
-
   // Indices k_start, k_start + 1, ..., up to MAX_SUM, in ascending lanes.
   static std::int64_t upward(const PassArgs& args, LogNormReach& log_norm,
                              TermBuffer& buffer) {
     const Vector v = Lanes::broadcast(args.v);
     const Vector p_minus_q = Lanes::broadcast(args.p_minus_q);
     const Vector high = Lanes::broadcast(args.surely_above);
+    const Vector low = Lanes::broadcast(args.surely_not_above);
     const Vector inf = Lanes::broadcast(infinity);
     double* const queue = buffer.values;
     int queued = buffer.count;
     std::int64_t k = args.k_start;
     while (k <= args.max_sum) {
-      // Whole vectors of entries already filled, while every lane goes on:
-      // no call, no short vector, no test that could end the pass.
+      // Whole vectors of entries already filled: no call, no short vector.
+      // The first vector with a lane not surely above tol ends the pass
+      // here, unless a lane lies in the band.
       const std::int64_t last_whole =
           (log_norm.filled < args.max_sum ? log_norm.filled : args.max_sum) -
           (width - 1);
@@ -147,14 +155,20 @@ class PassesOn {
       while (k <= last_whole && queued <= TermBuffer::capacity - width) {
         const Vector exponent =
             ((v * index) - p_minus_q) - Lanes::load(filled + k);
-        if (!all_surely_above(exponent, high, inf)) break;
+        const Mask above = surely_above(exponent, high, inf);
         Lanes::store(queue + queued, exponent);
+        if (above != every_lane) {
+          if (in_band(exponent, low, high) != 0) break;
+          const int lanes = end_at(exponent, above, buffer);
+          buffer.count = queued + lanes;
+          return k + lanes;
+        }
         queued += width;
         k += width;
         index = index + Lanes::broadcast(width);
       }
-      // One vector that may end the pass, be short, reach past the filled
-      // entries or find the buffer full.
+      // One vector that may end the pass, be short, have a lane in the
+      // band, reach past the filled entries or find the buffer full.
       const std::int64_t left = std::int64_t{args.max_sum} - k + 1;
       const int count = left < width ? static_cast<int>(left) : width;
       queued = make_room(buffer, queued);
@@ -182,6 +196,7 @@ class PassesOn {
     const Vector v = Lanes::broadcast(args.v);
     const Vector p_minus_q = Lanes::broadcast(args.p_minus_q);
     const Vector high = Lanes::broadcast(args.surely_above);
+    const Vector low = Lanes::broadcast(args.surely_not_above);
     const Vector inf = Lanes::broadcast(infinity);
     const double* const entries = log_norm.entries;
     double* const queue = buffer.values;
@@ -192,8 +207,13 @@ class PassesOn {
       while (k >= width - 1 && queued <= TermBuffer::capacity - width) {
         const Vector exponent =
             ((v * index) - p_minus_q) - descending(entries, k, width);
-        if (!all_surely_above(exponent, high, inf)) break;
+        const Mask above = surely_above(exponent, high, inf);
         Lanes::store(queue + queued, exponent);
+        if (above != every_lane) {
+          if (in_band(exponent, low, high) != 0) break;
+          buffer.count = queued + end_at(exponent, above, buffer);
+          return;
+        }
         queued += width;
         k -= width;
         index = index - Lanes::broadcast(width);
