@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "eight_lane_passes.h"
 #include "literal_series.h"
 #include "series_call.h"
 #include "series_variants.h"
@@ -188,6 +189,15 @@ TEST_P(SeriesBitIdentity, DoubleOnEveryTermPathMatchesTheLiteralKernel) {
         }};
     expect_same_outcome(on_path, literal, GetParam().call);
   }
+#if KELVARO_SIMD_TERMS
+  if (term_path_available(TermPath::avx)) {
+    const ArithmeticVariant eight_lanes{
+        "eight lanes on AVX", [](auto... arguments) {
+          return evaluate_series_double_with(eight_lane_passes(), arguments...);
+        }};
+    expect_same_outcome(eight_lanes, literal, GetParam().call);
+  }
+#endif
 }
 
 #if KELVARO_HAS_EXTENDED

@@ -42,13 +42,23 @@ SeriesStatus evaluate_series_double_on(TermPath path, const double* x,
                                        std::int32_t sample_count, double tol,
                                        double log_norm0) {
   if (const VectorPasses* passes = vector_passes(path)) {
-    return evaluate_series_in<DoubleArithmetic>(on_vectors(*passes), x, lambda,
-                                                df, density, MAX_SUM,
-                                                sample_count, tol, log_norm0);
+    return evaluate_series_double_with(*passes, x, lambda, df, density, MAX_SUM,
+                                       sample_count, tol, log_norm0);
   }
   return evaluate_series_in<DoubleArithmetic>(term_by_term<DoubleArithmetic>, x,
                                               lambda, df, density, MAX_SUM,
                                               sample_count, tol, log_norm0);
+}
+
+SeriesStatus evaluate_series_double_with(const VectorPasses& passes,
+                                         const double* x, const double* lambda,
+                                         double df, double* density,
+                                         std::int32_t MAX_SUM,
+                                         std::int32_t sample_count, double tol,
+                                         double log_norm0) {
+  return evaluate_series_in<DoubleArithmetic>(on_vectors(passes), x, lambda, df,
+                                              density, MAX_SUM, sample_count,
+                                              tol, log_norm0);
 }
 
 #if KELVARO_HAS_EXTENDED

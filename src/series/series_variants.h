@@ -24,6 +24,13 @@ namespace kelvaro {
     double* density, std::int32_t MAX_SUM, std::int32_t sample_count,
     double tol, double log_norm0);
 
+// The double arithmetic on a given set of vector passes, which the
+// processor must be able to run.
+[[nodiscard]] SeriesStatus evaluate_series_double_with(
+    const VectorPasses& passes, const double* x, const double* lambda,
+    double df, double* density, std::int32_t MAX_SUM, std::int32_t sample_count,
+    double tol, double log_norm0);
+
 #if KELVARO_HAS_EXTENDED
 [[nodiscard]] SeriesStatus evaluate_series_extended(
     const double* x, const double* lambda, double df, double* density,
