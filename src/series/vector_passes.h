@@ -53,18 +53,42 @@ class PassesOn {
     return finite ? Lanes::exp(exponent) : nan;
   }
 
-  // Lanes whose term is surely above tol, judged by the exponent alone.
-  // L = +inf gives a NaN term, which is not above tol.
-  static Mask surely_above(Vector exponent, Vector high, Vector inf) {
-    return Lanes::greater(exponent, high) & Lanes::greater(inf, exponent);
-  }
+  // A sample's values in every lane, formed once per pass.
+  struct SampleLanes {
+    Vector v;
+    Vector p_minus_q;
+    Vector high;  // surely_above
+    Vector low;   // surely_not_above
+    Vector tol;
+    Vector inf;
 
-  // Lanes in the narrow band around ln(tol), where only the term can tell.
-  // A lane in it is never one surely above.
-  static Mask in_band(Vector exponent, Vector low, Vector high) {
-    return Lanes::greater_equal(exponent, low) &
-           Lanes::greater_equal(high, exponent);
-  }
+    explicit SampleLanes(const PassArgs& args)
+        : v(Lanes::broadcast(args.v)),
+          p_minus_q(Lanes::broadcast(args.p_minus_q)),
+          high(Lanes::broadcast(args.surely_above)),
+          low(Lanes::broadcast(args.surely_not_above)),
+          tol(Lanes::broadcast(args.tol)),
+          inf(Lanes::broadcast(infinity)) {}
+
+    // L = ((v k) - (P - Q)) - log_norm[k], each operation rounded as in the
+    // scalar term.
+    Vector exponent(Vector index, Vector norm) const {
+      return ((v * index) - p_minus_q) - norm;
+    }
+
+    // Lanes whose term is surely above tol, judged by the exponent alone.
+    // L = +inf gives a NaN term, which is not above tol.
+    Mask surely_above(Vector exponent) const {
+      return Lanes::greater(exponent, high) & Lanes::greater(inf, exponent);
+    }
+
+    // Lanes in the narrow band around ln(tol), where only the term can
+    // tell. A lane in it is never one surely above.
+    Mask in_band(Vector exponent) const {
+      return Lanes::greater_equal(exponent, low) &
+             Lanes::greater_equal(high, exponent);
+    }
+  };
 
   // The lanes visited when the first lane not in `above` ends the pass. A
   // lane above tol has a finite exponent, so only this last one can have
@@ -84,17 +108,13 @@ class PassesOn {
     int lanes;
     bool ends_pass;
   };
-  static Visit visit(Vector exponent, const PassArgs& args, int used_lanes,
+  static Visit visit(Vector exponent, const SampleLanes& sample, int used_lanes,
                      TermBuffer& buffer) {
     const Mask used = lanes_below(used_lanes);
-    const Vector high = Lanes::broadcast(args.surely_above);
-    const Vector low = Lanes::broadcast(args.surely_not_above);
-    Mask above =
-        surely_above(exponent, high, Lanes::broadcast(infinity)) & used;
+    Mask above = sample.surely_above(exponent) & used;
     if (above == used) return {used_lanes, false};
-    if ((in_band(exponent, low, high) & used) != 0) {
-      above =
-          Lanes::greater(terms_of(exponent), Lanes::broadcast(args.tol)) & used;
+    if ((sample.in_band(exponent) & used) != 0) {
+      above = Lanes::greater(terms_of(exponent), sample.tol) & used;
       if (above == used) return {used_lanes, false};
     }
     return {end_at(exponent, above, buffer), true};
@@ -135,11 +155,7 @@ class PassesOn {
   // Indices k_start, k_start + 1, ..., up to MAX_SUM, in ascending lanes.
   static std::int64_t upward(const PassArgs& args, LogNormReach& log_norm,
                              TermBuffer& buffer) {
-    const Vector v = Lanes::broadcast(args.v);
-    const Vector p_minus_q = Lanes::broadcast(args.p_minus_q);
-    const Vector high = Lanes::broadcast(args.surely_above);
-    const Vector low = Lanes::broadcast(args.surely_not_above);
-    const Vector inf = Lanes::broadcast(infinity);
+    const SampleLanes sample(args);
     double* const queue = buffer.values;
     int queued = buffer.count;
     std::int64_t k = args.k_start;
@@ -153,12 +169,11 @@ class PassesOn {
       const double* const filled = log_norm.entries;
       Vector index = Lanes::broadcast(static_cast<double>(k)) + lane_index();
       while (k <= last_whole && queued <= TermBuffer::capacity - width) {
-        const Vector exponent =
-            ((v * index) - p_minus_q) - Lanes::load(filled + k);
-        const Mask above = surely_above(exponent, high, inf);
+        const Vector exponent = sample.exponent(index, Lanes::load(filled + k));
+        const Mask above = sample.surely_above(exponent);
         Lanes::store(queue + queued, exponent);
         if (above != every_lane) {
-          if (in_band(exponent, low, high) != 0) break;
+          if (sample.in_band(exponent) != 0) break;
           const int lanes = end_at(exponent, above, buffer);
           buffer.count = queued + lanes;
           return k + lanes;
@@ -177,9 +192,9 @@ class PassesOn {
       const double* reached = entries_through(log_norm, k + count - 1) + k;
       const Vector norm =
           count == width ? Lanes::load(reached) : load_first(reached, count);
-      const Vector exponent = ((v * index) - p_minus_q) - norm;
+      const Vector exponent = sample.exponent(index, norm);
       Lanes::store(queue + queued, exponent);
-      const Visit visited = visit(exponent, args, count, buffer);
+      const Visit visited = visit(exponent, sample, count, buffer);
       queued += visited.lanes;
       k += visited.lanes;
       if (visited.ends_pass) break;
@@ -193,11 +208,7 @@ class PassesOn {
   // every entry below k_start.
   static void downward(const PassArgs& args, const LogNormReach& log_norm,
                        TermBuffer& buffer) {
-    const Vector v = Lanes::broadcast(args.v);
-    const Vector p_minus_q = Lanes::broadcast(args.p_minus_q);
-    const Vector high = Lanes::broadcast(args.surely_above);
-    const Vector low = Lanes::broadcast(args.surely_not_above);
-    const Vector inf = Lanes::broadcast(infinity);
+    const SampleLanes sample(args);
     const double* const entries = log_norm.entries;
     double* const queue = buffer.values;
     int queued = buffer.count;
@@ -206,11 +217,11 @@ class PassesOn {
       Vector index = Lanes::broadcast(static_cast<double>(k)) - lane_index();
       while (k >= width - 1 && queued <= TermBuffer::capacity - width) {
         const Vector exponent =
-            ((v * index) - p_minus_q) - descending(entries, k, width);
-        const Mask above = surely_above(exponent, high, inf);
+            sample.exponent(index, descending(entries, k, width));
+        const Mask above = sample.surely_above(exponent);
         Lanes::store(queue + queued, exponent);
         if (above != every_lane) {
-          if (in_band(exponent, low, high) != 0) break;
+          if (sample.in_band(exponent) != 0) break;
           buffer.count = queued + end_at(exponent, above, buffer);
           return;
         }
@@ -222,9 +233,9 @@ class PassesOn {
       const int count = k + 1 < width ? static_cast<int>(k + 1) : width;
       queued = make_room(buffer, queued);
       const Vector exponent =
-          ((v * index) - p_minus_q) - descending(entries, k, count);
+          sample.exponent(index, descending(entries, k, count));
       Lanes::store(queue + queued, exponent);
-      const Visit visited = visit(exponent, args, count, buffer);
+      const Visit visited = visit(exponent, sample, count, buffer);
       queued += visited.lanes;
       if (visited.ends_pass) break;
       k -= count;
