@@ -76,8 +76,10 @@ struct ExtendedArithmetic {
     return x87::scale_by_power_of_two(1 + x87::exp2_minus_one(f), r);
   }
 
-  static double accumulate(double sum, long double term) {
-    return x87::round_to_double(sum + term);
+  // The running sum is rounded to double after every addition but stays
+  // in an x87 register between them.
+  static long double accumulate(long double sum, long double term) {
+    return x87::rounded_to_double(sum + term);
   }
   static double halve(double sum) { return x87::round_to_double(sum * 0.5L); }
 };

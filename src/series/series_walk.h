@@ -25,7 +25,8 @@ class SeriesWalk {
   // the same way. Indices are 64-bit so that the step past MAX_SUM =
   // 2^31 - 1 cannot wrap into a negative table index.
   SampleSum sum_sample(const Sample& sample, std::int32_t k_start) {
-    double sum = 0.0;
+    // Always a double's value, held in the arithmetic's wide type.
+    Wide sum = 0.0;
     std::int64_t k = k_start;
     for (Wide previous = two_tol_; previous > tol_ && k <= max_sum_; ++k) {
       previous = Arithmetic::term(sample, k, table_.filled_through(k)[k]);
@@ -37,7 +38,7 @@ class SeriesWalk {
       previous = Arithmetic::term(sample, k, table_.filled_through(k)[k]);
       sum = Arithmetic::accumulate(sum, previous);
     }
-    return {upward_end, sum};
+    return {upward_end, static_cast<double>(sum)};
   }
 
  private:

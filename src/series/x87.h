@@ -86,6 +86,16 @@ constexpr std::uint16_t round_downward = 0x0400;
 // overflow, underflow, precision.
 constexpr std::uint16_t exception_bits = 0x003F;
 
+// The value rounded to double and loaded back, for a running value that
+// stays in an x87 register: one store and one load, where a double result
+// would go through SSE registers and the stack on x86-64.
+inline long double rounded_to_double(long double value) {
+  double stored;
+  long double result;
+  __asm__("fstpl %1\n\tfldl %1" : "=t"(result), "=m"(stored) : "0"(value));
+  return result;
+}
+
 // A value that must be a double where the kernel stores it: the volatile
 // store forces the rounding even where the compiler would keep the value in
 // an 80-bit register (i386 without SSE math rounds only on stores).
