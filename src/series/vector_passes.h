@@ -259,15 +259,21 @@ class PassesOn {
   static void add_terms(TermBuffer& buffer) {
     double* const values = buffer.values;
     const int count = buffer.count;
-    double total = buffer.total;
-    int added = 0;
-    for (int j = 0; j < count; j += width) {
+    const auto exponentiate_at = [values](int j) {
       const Vector exponent = Lanes::load(values + j);
       Lanes::store(values + j,
                    all_finite ? Lanes::exp(exponent) : terms_of(exponent));
-      for (; added < j; ++added) total += values[added];
+    };
+    double total = buffer.total;
+    if (count > 0) exponentiate_at(0);
+    int j = 0;
+    // A vector with another after it: a fixed run of additions, without
+    // the loop test of a run of any length.
+    for (; j + width < count; j += width) {
+      exponentiate_at(j + width);
+      for (int lane = 0; lane < width; ++lane) total += values[j + lane];
     }
-    for (; added < count; ++added) total += values[added];
+    for (; j < count; ++j) total += values[j];
     buffer.total = total;
     buffer.count = 0;
   }
