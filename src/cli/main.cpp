@@ -4,11 +4,10 @@
 #include <string>
 
 #include "input_error.h"
-#include "input_text.h"
 #include "module_call.h"
 #include "number_text.h"
 #include "options.h"
-#include "sample_reader.h"
+#include "sample_input.h"
 
 namespace {
 
@@ -30,7 +29,7 @@ int main(int argc, char* argv[]) {
       return 0;
     }
     const kelvaro::standin::CallResult result =
-        call_kelvaro(options, read_samples(read_input(options.file)));
+        call_kelvaro(options, read_sample_input(options.file));
     write_text(channel_text(result.messages), stderr);
     if (result.error) {
       throw InputError(std::string(result.error->what()) + " (" +

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 
@@ -99,18 +101,30 @@ void read_line(std::string_view line, std::size_t line_number,
 
 }  // namespace
 
-Samples read_samples(std::string_view text) {
-  Samples samples;
-  const auto line_count =
-      static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-  samples.x.reserve(line_count);
-  samples.lambda.reserve(line_count);
-  for (std::size_t line_number = 1; !text.empty(); ++line_number) {
+void SampleReader::expect(std::size_t samples) {
+  // Only a hint: without the room, the vectors grow as the samples come.
+  try {
+    samples_.x.reserve(samples);
+    samples_.lambda.reserve(samples);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+}
+
+void SampleReader::read_lines(std::string_view text) {
+  while (!text.empty()) {
     const std::size_t end = std::min(text.find('\n'), text.size());
-    read_line(text.substr(0, end), line_number, samples);
+    read_line(text.substr(0, end), ++lines_read_, samples_);
     text.remove_prefix(std::min(end + 1, text.size()));
   }
-  return samples;
+}
+
+Samples read_samples(std::string_view text) {
+  SampleReader reader;
+  reader.expect(
+      static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  reader.read_lines(text);
+  return reader.take();
 }
 
 }  // namespace kelvaro::cli
