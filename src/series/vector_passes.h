@@ -243,11 +243,19 @@ class PassesOn {
     buffer.count = queued;
   }
 
+  // The vector of exponents at `at` replaced by its terms; all_finite says
+  // that every exponent in it is finite, so no NaN need be substituted.
+  template <bool all_finite>
+  static void exponentiate_vector(double* at) {
+    const Vector exponent = Lanes::load(at);
+    Lanes::store(at, all_finite ? Lanes::exp(exponent) : terms_of(exponent));
+  }
+
   // Whole vectors: the lanes past count hold whatever was there and are
   // overwritten with their terms.
   static void exponentiate(double* values, int count) {
     for (int j = 0; j < count; j += width) {
-      Lanes::store(values + j, terms_of(Lanes::load(values + j)));
+      exponentiate_vector<false>(values + j);
     }
   }
 
@@ -259,18 +267,13 @@ class PassesOn {
   static void add_terms(TermBuffer& buffer) {
     double* const values = buffer.values;
     const int count = buffer.count;
-    const auto exponentiate_at = [values](int j) {
-      const Vector exponent = Lanes::load(values + j);
-      Lanes::store(values + j,
-                   all_finite ? Lanes::exp(exponent) : terms_of(exponent));
-    };
     double total = buffer.total;
-    if (count > 0) exponentiate_at(0);
+    if (count > 0) exponentiate_vector<all_finite>(values);
     int j = 0;
     // A vector with another after it: a fixed run of additions, without
     // the loop test of a run of any length.
     for (; j + width < count; j += width) {
-      exponentiate_at(j + width);
+      exponentiate_vector<all_finite>(values + j + width);
       for (int lane = 0; lane < width; ++lane) total += values[j + lane];
     }
     for (; j < count; ++j) total += values[j];
