@@ -21,9 +21,11 @@ class SampleInput : public ::testing::Test {
  protected:
   std::string write_file(const std::string& text) {
     std::FILE* file = std::fopen(path_.c_str(), "wb");
-    EXPECT_NE(file, nullptr);
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    EXPECT_NE(file, nullptr) << path_;
+    if (file != nullptr) {
+      std::fwrite(text.data(), 1, text.size(), file);
+      std::fclose(file);
+    }
     return path_;
   }
   void TearDown() override { std::filesystem::remove(path_); }
